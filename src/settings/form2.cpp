@@ -29,6 +29,9 @@ Form2::Form2() {
   Option3 = MakeOption("中", 16, 120, 89, 33);
   Option4 = MakeOption("強", 16, 168, 89, 33);
   Command1 = {"OK", 344, 280, 81, 33, false};
+  // The design selection: the person moves first against another person.
+  Option9.Value = true;
+  Option1.Value = true;
 }
 
 bool Form2::InFrame3(const ui::OptionButton& option) const {

@@ -167,6 +167,7 @@ class Form1 {
   void ComputerMove(int level);
   // window/
   void ShowEndButtons();
+  void ComputerReplies(Int16 person);
   void RestoreTitle();
   void PlaySideSound(Int16 side);
   void ShowCounts(bool blueFirst);
