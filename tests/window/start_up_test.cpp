@@ -1,0 +1,29 @@
+#include "window/flow_fixture.h"
+
+namespace zeri::testing {
+namespace {
+
+using StartUp = FlowTest;
+
+TEST_F(StartUp, OpensOnTheTitleScreen) {
+  EXPECT_TRUE(InTitleState(form));
+  EXPECT_FALSE(form.Image9.Visible || form.Image10.Visible);
+  EXPECT_TRUE(form.mnunormal.Checked && form.menukabi.Checked && !form.menukai.Checked);
+  EXPECT_TRUE(form.Timer1.Enabled);
+  EXPECT_EQ(form.Timer1.Interval, 1000);
+  EXPECT_EQ(form.WaitTime, 1000);
+  EXPECT_EQ(form.AnimStep, 1);
+  for (const auto& cell : form.Koma) EXPECT_TRUE(cell.Stretch);
+}
+
+TEST_F(StartUp, CellPicturesLieOnTheIrregularGrid) {
+  auto place = [&](int k) { return std::pair<int, int>(form.Koma[k].Left, form.Koma[k].Top); };
+  EXPECT_EQ(place(0), std::pair(128, 128));
+  EXPECT_EQ(place(7), std::pair(448, 128));
+  EXPECT_EQ(place(32), std::pair(128, 312));
+  EXPECT_EQ(place(4), std::pair(304, 128));
+  EXPECT_EQ(place(63), std::pair(448, 448));
+}
+
+}  // namespace
+}  // namespace zeri::testing
