@@ -1,4 +1,6 @@
 // Start, play again and the return to the title, also chosen in the middle of a move.
+#include <cctype>
+
 #include "window/flow_fixture.h"
 
 namespace zeri::testing {
@@ -72,6 +74,8 @@ struct Moment {
   std::function<bool(const Form1&)> now;  // true at the pump where the question is asked
 };
 
+void PrintTo(const Moment& moment, std::ostream* out) { *out << moment.name; }
+
 class ReturnDuringMove : public FlowTest, public ::testing::WithParamInterface<std::tuple<Moment, bool>> {};
 
 TEST_P(ReturnDuringMove, LeavesTheTitleAloneOrTheMoveWhole) {
@@ -124,7 +128,13 @@ const Moment Moments[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Moments, ReturnDuringMove,
-                         ::testing::Combine(::testing::ValuesIn(Moments), ::testing::Bool()));
+                         ::testing::Combine(::testing::ValuesIn(Moments), ::testing::Bool()),
+                         [](const auto& info) {
+                           std::string name = std::get<0>(info.param).name;
+                           for (char& ch : name)
+                             if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                           return name + (std::get<1>(info.param) ? "_Yes" : "_No");
+                         });
 
 TEST_F(TitleFlow, QuitEndsAtOnceInTheMiddleOfAMove) {
   Start(PlayerHuman, PlayerHuman);
