@@ -3,28 +3,30 @@
 
 namespace zeri {
 
+namespace {
+// The speeds are a radio group: exactly one carries the check mark.
+void CheckSpeed(Form1& form, const ui::MenuItem& chosen) {
+  for (ui::MenuItem* item : {&form.mnunormal, &form.mnuhaya, &form.mnuhae})
+    item->Checked = item == &chosen;
+}
+}  // namespace
+
 void Form1::mnunormal_Click() {
   AnimStep = 1;
   AnimOff = 0;
-  mnunormal.Checked = true;
-  mnuhaya.Checked = false;
-  mnuhae.Checked = false;
+  CheckSpeed(*this, mnunormal);
 }
 
 void Form1::mnuhaya_Click() {
   AnimStep = 4;
   AnimOff = 0;
-  mnunormal.Checked = false;
-  mnuhaya.Checked = true;
-  mnuhae.Checked = false;
+  CheckSpeed(*this, mnuhaya);
 }
 
 // AnimStep is not read while the animation is off, so it keeps the last speed.
 void Form1::mnuhae_Click() {
   AnimOff = 1;
-  mnunormal.Checked = false;
-  mnuhaya.Checked = false;
-  mnuhae.Checked = true;
+  CheckSpeed(*this, mnuhae);
 }
 
 void Form1::menukai_Click() {
