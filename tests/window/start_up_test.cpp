@@ -16,14 +16,5 @@ TEST_F(StartUp, OpensOnTheTitleScreen) {
   for (const auto& cell : form.Koma) EXPECT_TRUE(cell.Stretch);
 }
 
-TEST_F(StartUp, CellPicturesLieOnTheIrregularGrid) {
-  auto place = [&](int k) { return std::pair<int, int>(form.Koma[k].Left, form.Koma[k].Top); };
-  EXPECT_EQ(place(0), std::pair(128, 128));
-  EXPECT_EQ(place(7), std::pair(448, 128));
-  EXPECT_EQ(place(32), std::pair(128, 312));
-  EXPECT_EQ(place(4), std::pair(304, 128));
-  EXPECT_EQ(place(63), std::pair(448, 448));
-}
-
 }  // namespace
 }  // namespace zeri::testing

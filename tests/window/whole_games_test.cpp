@@ -73,9 +73,15 @@ TEST_P(AgainstComputer, PlaysToTheEnd) {
   EXPECT_TRUE(form.Image9.Visible && form.Image10.Visible);
 }
 
+std::string GameName(const ::testing::TestParamInfo<std::tuple<Int16, bool>>& info) {
+  static const char* const levels[] = {"", "Weak", "Medium", "Strong"};
+  return std::string(levels[std::get<0>(info.param)]) + (std::get<1>(info.param) ? "_PersonRed" : "_PersonBlue");
+}
+
 INSTANTIATE_TEST_SUITE_P(Strengths, AgainstComputer,
                          ::testing::Combine(::testing::Values(PlayerWeak, PlayerMedium, PlayerStrong),
-                                            ::testing::Bool()));
+                                            ::testing::Bool()),
+                         GameName);
 
 TEST_F(WholeGame, PersonPassesSeveralTimesInARow) {
   Start(PlayerHuman, PlayerWeak);
