@@ -1,11 +1,22 @@
+#include <map>
+
 #include "support/game_fixture.h"
 
 namespace zeri::testing {
 namespace {
 
+using Counts = std::array<Int16, 9>;
+
+// Counts with entry d at n and every other entry 0.
+Counts Only(int d, Int16 n) {
+  Counts counts{};
+  counts[d] = n;
+  return counts;
+}
+
 class CountFlipsTest : public GameTest {
  protected:
-  std::array<Int16, 9> Count(Int16 side, int x, int y) {
+  Counts Count(Int16 side, int x, int y) {
     form.Turn = side;
     form.MoveX = static_cast<Int16>(x);
     form.MoveY = static_cast<Int16>(y);
@@ -19,20 +30,112 @@ const BoardRows StartPosition{"........", "........", "........", "...BR...",
 
 TEST_F(CountFlipsTest, StartPositionCountsOneDirectionPerMove) {
   SetBoard(form, StartPosition);
-  EXPECT_EQ(Count(SideRed, 3, 4), (std::array<Int16, 9>{0, 0, 0, 0, 0, 1, 0, 0, 0}));
-  EXPECT_EQ(Count(SideRed, 4, 3), (std::array<Int16, 9>{0, 0, 0, 0, 0, 0, 0, 1, 0}));
-  EXPECT_EQ(Count(SideRed, 6, 5), (std::array<Int16, 9>{0, 0, 0, 0, 1, 0, 0, 0, 0}));
-  EXPECT_EQ(Count(SideRed, 5, 6), (std::array<Int16, 9>{0, 0, 1, 0, 0, 0, 0, 0, 0}));
+  const std::map<std::pair<int, int>, Counts> legal{
+      {{3, 4}, Only(5, 1)}, {{4, 3}, Only(7, 1)}, {{6, 5}, Only(4, 1)}, {{5, 6}, Only(2, 1)}};
+  for (int x = 1; x <= 8; ++x)
+    for (int y = 1; y <= 8; ++y) {
+      if (form.Ban[x][y] != CellEmpty) continue;
+      const auto found = legal.find({x, y});
+      EXPECT_EQ(Count(SideRed, x, y), found == legal.end() ? Counts{} : found->second) << x << "," << y;
+    }
+}
+
+TEST_F(CountFlipsTest, OnlyTheNearestOwnPieceDirectlyBehindARunClosesIt) {
+  struct Case {
+    const char* row;  // the top row; the move is red at (1, 1), counting to the right
+    Int16 expected;
+  };
+  for (const Case& c : {Case{".BBBBBBB", 0},    // the run reaches the edge
+                        Case{".BBB.R..", 0},    // the run ends at an empty cell, own piece farther
+                        Case{".RBR....", 0},    // own piece right next to the move
+                        Case{".BRBR...", 1},    // the nearest own piece closes the run
+                        Case{".BBBBBBR", 6}}) {  // the longest run there is
+    SetBoard(form, {c.row, "........", "........", "........", "........", "........", "........",
+                    "........"});
+    EXPECT_EQ(Count(SideRed, 1, 1), Only(5, c.expected)) << c.row;
+  }
+}
+
+TEST_F(CountFlipsTest, DiagonalsNearTheCorners) {
+  SetBoard(form, {"........", ".B......", "..B.....", "...B....", "....B...", ".....B..",
+                  "......B.", ".......R"});
+  EXPECT_EQ(Count(SideRed, 1, 1), Only(8, 6));
+
+  const BoardRows upRight{".......R", "......B.", ".....B..", "....B...", "...B....", "..B.....",
+                          "........", "........"};
+  SetBoard(form, upRight);
+  EXPECT_EQ(Count(SideRed, 2, 7), Only(3, 5));
+  form.Ban[8][1] = SideBlue;
+  EXPECT_EQ(Count(SideRed, 2, 7), Counts{});
+
+  const BoardRows downLeft{"........", "........", ".....B..", "....B...", "...B....", "..B.....",
+                           ".B......", "R......."};
+  SetBoard(form, downLeft);
+  EXPECT_EQ(Count(SideRed, 7, 2), Only(6, 5));
+  form.Ban[1][8] = SideBlue;
+  EXPECT_EQ(Count(SideRed, 7, 2), Counts{});
+}
+
+TEST_F(CountFlipsTest, RunsIntoTheEdgeFromEveryCellCountNothing) {
+  // Every other cell holds an opponent, so each direction's run ends only at the edge.
+  for (Int16 side : {SideRed, SideBlue}) {
+    for (int x = 1; x <= 8; ++x)
+      for (int y = 1; y <= 8; ++y) {
+        BoardRows rows;
+        rows.fill(std::string(8, side == SideRed ? 'B' : 'R'));
+        rows[y - 1][x - 1] = '.';
+        SetBoard(form, rows);
+        EXPECT_EQ(Count(side, x, y), Counts{}) << x << "," << y;
+      }
+  }
+}
+
+TEST_F(CountFlipsTest, CornerCountsOnlyTowardsTheBoard) {
+  // Closed up-left and up; the run to the left stays open.
+  SetBoard(form, {"........", "........", "........", "........", "........", ".....R.R",
+                  "......BB", ".....BB."});
+  Counts expected{};
+  expected[1] = expected[2] = 1;
+  EXPECT_EQ(Count(SideRed, 8, 8), expected);
+}
+
+TEST_F(CountFlipsTest, TheMoveCellItselfIsNotRead) {
+  SetBoard(form, StartPosition);
+  for (Int16 occupant : {SideRed, SideBlue}) {
+    form.Ban[3][4] = occupant;
+    EXPECT_EQ(Count(SideRed, 3, 4), Only(5, 1));
+  }
+}
+
+TEST_F(CountFlipsTest, CountingChangesNothingButTheCounts) {
+  SetBoard(form, StartPosition);
+  form.NewGame();
+  for (int x = 1; x <= 8; ++x)
+    for (int y = 1; y <= 8; ++y) {
+      form.MoveX = static_cast<Int16>(x);
+      form.MoveY = static_cast<Int16>(y);
+      const std::string placed = StateText(form);
+      form.CountFlips();
+      ASSERT_EQ(StateText(form), placed) << x << "," << y;
+    }
+  EXPECT_EQ(platform.PumpCount, 0);
+  EXPECT_TRUE(platform.Messages.empty());
 }
 
 TEST_F(CountFlipsTest, OffTheBoardCountsNothingAndStaysInBounds) {
-  SetBoard(form, StartPosition);
-  for (int x : {-3, 0, 9, 10, 11})
-    for (int y : {-3, 0, 1, 9, 10}) {
-      const auto counts = Count(SideRed, x, y);
-      for (int d = 1; d <= 8; ++d) EXPECT_EQ(counts[d], 0) << x << "," << y << " dir " << d;
+  // The sanitizer build turns any read outside Ban into a failure.
+  SetBoard(form, {"BBBBBBBB", "BRRRRRRB", "BRBBBBRB", "BRBRRBRB", "BRBRRBRB", "BRBBBBRB",
+                  "BRRRRRRB", "BBBBBBBB"});
+  for (int x : {-3, 0, 1, 4, 8, 9, 10, 11})
+    for (int y : {-3, 0, 1, 4, 8, 9, 10, 11}) {
+      if (x >= 1 && x <= 8 && y >= 1 && y <= 8) continue;
+      form.FlipCount.fill(3);
+      EXPECT_EQ(Count(SideRed, x, y), (Counts{3, 0, 0, 0, 0, 0, 0, 0, 0})) << x << "," << y;
+      form.FlipPieces();  // a move there turns nothing
     }
   EXPECT_TRUE(BorderEmpty(form));
+  EXPECT_EQ(platform.PumpCount, 0);
+  EXPECT_TRUE(BoardConsistent(form));
 }
 
 }  // namespace

@@ -27,6 +27,17 @@ BoardRows ReadBoard(const Form1& form);
 // The move list as (column, row) pairs.
 std::vector<std::pair<int, int>> MoveList();
 
+// Everything a player could see or the game could read afterwards, as text, so that two states
+// compare in one assertion and a difference shows where it lies. Scratch fields are left out.
+std::string StateText(const Form1& form);
+
+// The first half of a move by Turn on (x, y), as the board click and the computer do it: the
+// cursor on the cell, the flips counted, the piece placed, shown and grown.
+void PlacePiece(Form1& form, int x, int y);
+// Plays (x, y) for Turn as every applied move does: the piece placed and grown, the captures
+// turned, the counts, the mover's flags cleared, the turn passed and the next moves listed.
+void ApplyMove(Form1& form, int x, int y);
+
 class GameTest : public ::testing::Test {
  protected:
   GameTest() : form(platform) { form.Form_Load(); }
