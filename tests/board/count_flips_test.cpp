@@ -25,9 +25,6 @@ class CountFlipsTest : public GameTest {
   }
 };
 
-const BoardRows StartPosition{"........", "........", "........", "...BR...",
-                              "...RB...", "........", "........", "........"};
-
 TEST_F(CountFlipsTest, StartPositionCountsOneDirectionPerMove) {
   SetBoard(form, StartPosition);
   const std::map<std::pair<int, int>, Counts> legal{

@@ -15,6 +15,12 @@ namespace zeri::testing {
 // Eight rows, top row first, eight cells each: '.' empty, 'R' red, 'B' blue.
 using BoardRows = std::array<std::string, 8>;
 
+// Blue on (4,4) and (5,5), red on (5,4) and (4,5).
+inline const BoardRows StartPosition{"........", "........", "........", "...BR...",
+                                     "...RB...", "........", "........", "........"};
+inline const BoardRows EmptyBoard{"........", "........", "........", "........",
+                                  "........", "........", "........", "........"};
+
 // Lays the position on the board with its pictures shown and the counts to match.
 void SetBoard(Form1& form, const BoardRows& rows);
 BoardRows ReadBoard(const Form1& form);
