@@ -74,30 +74,25 @@ TEST_F(CellAnimationTest, FastSpeedTakesEveryFourthStepAndShrinksOnlyToOne) {
   EXPECT_EQ(Size(), 32);
 }
 
-TEST_F(CellAnimationTest, FastestSetsTheFullSizeWithoutPumping) {
-  form.AnimOff = 1;
-  form.Koma[Cell].Width = form.Koma[Cell].Height = 7;
-  Int16 index = Cell;
-  form.ShrinkKoma(index);
-  EXPECT_EQ(Size(), 7);
-  form.GrowKoma(index);
-  EXPECT_EQ(Size(), 32);
-  EXPECT_EQ(platform.PumpCount, 0);
-}
-
-TEST_F(CellAnimationTest, FastestChosenDuringAShrinkTakesEffectAtTheGrow) {
-  const auto sizes = SizesAtPumps(&Form1::ShrinkKoma, [&](int pump) {
-    if (pump == 10) form.AnimOff = 1;
-  });
-  EXPECT_EQ(sizes.size(), 128u);
+TEST_F(CellAnimationTest, FastestSetsTheFullSizeAtOnceAlsoAfterAShrinkItInterrupted) {
+  const auto fastestFromPump10 = [&](int pump) { form.AnimOff = pump == 10 ? 1 : form.AnimOff; };
+  EXPECT_EQ(SizesAtPumps(&Form1::ShrinkKoma, fastestFromPump10).size(), 128u);
   EXPECT_EQ(Size(), 0);
+  EXPECT_TRUE(SizesAtPumps(&Form1::GrowKoma).empty());
+  EXPECT_EQ(Size(), 32);
+
+  form.Koma[Cell].Width = form.Koma[Cell].Height = 7;
+  EXPECT_TRUE(SizesAtPumps(&Form1::ShrinkKoma).empty());
+  EXPECT_EQ(Size(), 7);
   EXPECT_TRUE(SizesAtPumps(&Form1::GrowKoma).empty());
   EXPECT_EQ(Size(), 32);
 }
 
 TEST_F(CellAnimationTest, AnotherSpeedChosenMidwayAppliesFromTheNextAnimation) {
-  EXPECT_EQ(SizesAtPumps(&Form1::GrowKoma, [&](int pump) { if (pump == 5) form.AnimStep = 4; }).size(), 64u);
-  EXPECT_EQ(SizesAtPumps(&Form1::ShrinkKoma, [&](int pump) { if (pump == 5) form.AnimStep = 1; }).size(), 32u);
+  const auto fastFromPump5 = [&](int pump) { form.AnimStep = pump == 5 ? 4 : form.AnimStep; };
+  const auto standardFromPump5 = [&](int pump) { form.AnimStep = pump == 5 ? 1 : form.AnimStep; };
+  EXPECT_EQ(SizesAtPumps(&Form1::GrowKoma, fastFromPump5).size(), 64u);
+  EXPECT_EQ(SizesAtPumps(&Form1::ShrinkKoma, standardFromPump5).size(), 32u);
   EXPECT_EQ(Size(), 1);
   EXPECT_EQ(SizesAtPumps(&Form1::GrowKoma).size(), 64u);
 }

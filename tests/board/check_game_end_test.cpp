@@ -5,15 +5,12 @@ namespace {
 
 class CheckGameEndTest : public GameTest {
  protected:
-  // A game in progress with blue named as the side to move.
+  // Blue to move; only the counts and the pass flags matter here.
   void Position(Int16 red, Int16 blue, bool bothPassed) {
-    form.BoardActive = 1;
-    form.GameOver = 0;
+    PlayFrom(form, EmptyBoard, SideBlue);
     form.RedCount = red;
     form.BlueCount = blue;
     form.PassFlag[SideRed] = form.PassFlag[SideBlue] = bothPassed ? 1 : 0;
-    form.Label3.Caption = "青zeriるん発生";
-    form.Image3.Picture = form.Image12.Picture;
     platform.Messages.clear();
   }
 };

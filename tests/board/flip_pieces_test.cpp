@@ -1,39 +1,49 @@
-#include <set>
-#include <sstream>
+#include <algorithm>
 
 #include "support/game_fixture.h"
 
 namespace zeri::testing {
 namespace {
 
-// Watches the board from the pump: notes in order every cell written in Ban and every cell
-// picture given another picture, and collects the cell pictures that changed size.
-class TurnLog {
- public:
-  explicit TurnLog(const Form1& form) : form_(form), ban_(form.Ban), koma_(form.Koma) {}
+// Notes in order, as seen from the pump, every cell written in Ban and every cell picture that
+// shrinks, takes another picture or grows; a step repeated at successive pumps is noted once.
+struct TurnLog {
+  const Form1& form;
+  decltype(Form1::Ban) ban;  // as last seen
+  decltype(Form1::Koma) koma;
+  std::vector<std::string> events;
 
+  void Note(const std::string& event) {
+    if (events.empty() || events.back() != event) events.push_back(event);
+  }
   void Look() {
     for (int c = 1; c <= 8; ++c)
       for (int r = 1; r <= 8; ++r)
-        if (form_.Ban[c][r] != ban_[c][r]) Note("Ban(" + std::to_string(c) + "," + std::to_string(r) + ")");
+        if (form.Ban[c][r] != ban[c][r])
+          Note("Ban(" + std::to_string(c) + "," + std::to_string(r) + ")");
     for (int k = 0; k < 64; ++k) {
-      if (form_.Koma[k].Picture != koma_[k].Picture) Note("Koma(" + std::to_string(k) + ")");
-      if (form_.Koma[k].Width != koma_[k].Width) Resized.insert(k);
+      const std::string cell = "Koma" + std::to_string(k);
+      if (form.Koma[k].Picture != koma[k].Picture)
+        Note(cell + " " + std::string(ui::PictureName(form.Koma[k].Picture)));
+      if (form.Koma[k].Width != koma[k].Width)
+        Note(cell + (form.Koma[k].Width < koma[k].Width ? " shrinks" : " grows"));
     }
-    ban_ = form_.Ban;
-    koma_ = form_.Koma;
+    ban = form.Ban;
+    koma = form.Koma;
   }
-
-  std::vector<std::string> Events;
-  std::set<int> Resized;
-
- private:
-  void Note(const std::string& event) { Events.push_back(event); }
-
-  const Form1& form_;
-  decltype(Form1::Ban) ban_;
-  decltype(Form1::Koma) koma_;
 };
+
+// What the log shows of pieces turned to red, one after the other: written, shrunk, repainted,
+// grown, each on its own cell picture.
+std::vector<std::string> TurnedRed(const std::vector<std::pair<int, int>>& cells) {
+  std::vector<std::string> events;
+  for (auto [c, r] : cells) {
+    const std::string cell = "Koma" + std::to_string(KomaIndex(c, r));
+    events.insert(events.end(), {"Ban(" + std::to_string(c) + "," + std::to_string(r) + ")",
+                                 cell + " shrinks", cell + " red-germ", cell + " grows"});
+  }
+  return events;
+}
 
 // The game's fields besides the board and the cell pictures: what the turning must leave alone.
 std::string FieldsBesideTheBoard(const Form1& form) {
@@ -43,6 +53,8 @@ std::string FieldsBesideTheBoard(const Form1& form) {
   return state.substr(at);
 }
 
+// At the standard speed, where a shrink ends and the next grow starts at 0 x 0 and a grow's last
+// step is already 32 x 32, so the log shows each piece as four steps.
 class FlipPiecesTest : public GameTest {
  protected:
   // Lays the position, places the mover's piece and turns the captures, watching every pump.
@@ -53,7 +65,7 @@ class FlipPiecesTest : public GameTest {
     PlacePiece(form, x, y);
     const std::string fields = FieldsBesideTheBoard(form);
     const auto flips = form.FlipCount;
-    TurnLog log(form);
+    TurnLog log{form, form.Ban, form.Koma, {}};
     platform.PumpCount = 0;
     platform.OnPump = [&] {
       log.Look();
@@ -70,14 +82,11 @@ class FlipPiecesTest : public GameTest {
     return log;
   }
 
-  // Every cell picture of a piece is at rest, 32 x 32.
+  // Every shown cell picture is at rest, 32 x 32.
   bool AllAtFullSize() const {
-    for (int c = 1; c <= 8; ++c)
-      for (int r = 1; r <= 8; ++r) {
-        const ui::Image& cell = form.Koma[KomaIndex(c, r)];
-        if (form.Ban[c][r] != CellEmpty && (cell.Width != 32 || cell.Height != 32)) return false;
-      }
-    return true;
+    return std::all_of(form.Koma.begin(), form.Koma.end(), [](const ui::Image& cell) {
+      return !cell.Visible || (cell.Width == 32 && cell.Height == 32);
+    });
   }
 };
 
@@ -87,46 +96,38 @@ const BoardRows UpAndRight{"........", "........", "...R....", "...B....",
 
 TEST_F(FlipPiecesTest, TurnsTheRunUpBeforeTheRunRightNearestFirst) {
   const TurnLog log = Turn(UpAndRight, SideRed, 4, 6);
-  EXPECT_EQ(log.Events, (std::vector<std::string>{"Ban(4,5)", "Koma(35)", "Ban(4,4)", "Koma(27)",
-                                                  "Ban(5,6)", "Koma(44)"}));
-  EXPECT_EQ(log.Resized, (std::set<int>{27, 35, 44}));  // the placed piece is left alone
+  EXPECT_EQ(log.events, TurnedRed({{4, 5}, {4, 4}, {5, 6}}));
   EXPECT_EQ(platform.PumpCount, 3 * (128 + 64));
   EXPECT_TRUE(AllAtFullSize());
   EXPECT_TRUE(BoardConsistent(form));
 }
 
 TEST_F(FlipPiecesTest, CapturesInAllEightDirectionsTurnUpLeftFirstDownRightLast) {
-  form.AnimStep = 4;
-  const TurnLog log = Turn({"R..R..R.", ".B.B.B..", "..BBB...", "RBB.BBBR", "..BBB...", ".B.B.B..",
-                            "R..B..R.", "...R...."},
+  const TurnLog log = Turn({"R..R..R.", ".B.B.B..", "..BBB...", "RBB.BBBR",
+                            "..BBB...", ".B.B.B..", "R..B..R.", "...R...."},
                            SideRed, 4, 4);
-  std::vector<std::string> writes;
-  for (const auto& event : log.Events)
-    if (event.starts_with("Ban")) writes.push_back(event.substr(3));
-  EXPECT_EQ(writes, (std::vector<std::string>{"(3,3)", "(2,2)", "(4,3)", "(4,2)", "(5,3)", "(6,2)",
-                                              "(3,4)", "(2,4)", "(5,4)", "(6,4)", "(7,4)", "(3,5)",
-                                              "(2,6)", "(4,5)", "(4,6)", "(4,7)", "(5,5)", "(6,6)"}));
-  EXPECT_EQ(log.Resized.size(), 18u);
-  EXPECT_FALSE(log.Resized.contains(KomaIndex(4, 4)));
-  EXPECT_EQ(ReadBoard(form), (BoardRows{"R..R..R.", ".R.R.R..", "..RRR...", "RRRRRRRR", "..RRR...",
-                                        ".R.R.R..", "R..R..R.", "...R...."}));
+  // Nearest first: up-left, up, up-right, left, right, down-left, down, down-right.
+  const auto expected = TurnedRed({{3, 3}, {2, 2}, {4, 3}, {4, 2}, {5, 3}, {6, 2}, {3, 4}, {2, 4},
+                                   {5, 4}, {6, 4}, {7, 4}, {3, 5}, {2, 6}, {4, 5}, {4, 6}, {4, 7},
+                                   {5, 5}, {6, 6}});
+  EXPECT_EQ(log.events, expected);  // the placed piece on (4, 4) is not touched
+  EXPECT_EQ(ReadBoard(form), (BoardRows{"R..R..R.", ".R.R.R..", "..RRR...", "RRRRRRRR",
+                                        "..RRR...", ".R.R.R..", "R..R..R.", "...R...."}));
   EXPECT_TRUE(AllAtFullSize());
   EXPECT_TRUE(BoardConsistent(form));
 }
 
 TEST_F(FlipPiecesTest, RunDownFromTheTopRightCornerUsesTheCursorColumn) {
-  form.AnimStep = 4;
-  const TurnLog log = Turn({"........", ".......B", ".......B", ".......B", ".......R", "........",
-                            "........", "........"},
+  const TurnLog log = Turn({"........", ".......B", ".......B", ".......B",
+                            ".......R", "........", "........", "........"},
                            SideRed, 8, 1);
   EXPECT_EQ(form.CursorX, 7);
-  EXPECT_EQ(log.Events, (std::vector<std::string>{"Ban(8,2)", "Koma(15)", "Ban(8,3)", "Koma(23)",
-                                                  "Ban(8,4)", "Koma(31)"}));
+  EXPECT_EQ(log.events, TurnedRed({{8, 2}, {8, 3}, {8, 4}}));  // Koma15, 23, 31
 }
 
 TEST_F(FlipPiecesTest, NothingCapturedReturnsAtOnce) {
   const TurnLog log = Turn(UpAndRight, SideBlue, 1, 1);
-  EXPECT_TRUE(log.Events.empty());
+  EXPECT_TRUE(log.events.empty());
   EXPECT_EQ(platform.PumpCount, 0);
 }
 

@@ -99,20 +99,38 @@ std::vector<std::pair<int, int>> MoveList() {
   return moves;
 }
 
+bool ListTailCleared() {
+  for (int k = std::max<int>(sengen::MoveCount, 0) + 1; k <= 64; ++k)
+    if (sengen::MoveListX[k] != 0 || sengen::MoveListY[k] != 0) return false;
+  return true;
+}
+
+void PlayFrom(Form1& form, const BoardRows& rows, Int16 turn) {
+  SetBoard(form, rows);
+  form.BoardActive = 1;
+  form.GameOver = 0;
+  form.Turn = turn;
+  form.PassFlag[SideRed] = form.PassFlag[SideBlue] = 0;
+  form.NoMoveShown = 0;
+  form.Label3.Caption = turn == SideRed ? "赤zeriるん発生" : "青zeriるん発生";
+  form.Image3.Picture = turn == SideRed ? form.Image11.Picture : form.Image12.Picture;
+}
+
 std::string StateText(const Form1& form) {
   std::ostringstream text;
   for (const auto& row : ReadBoard(form)) text << row << '\n';
   for (int k = 0; k < 64; ++k) {
     const ui::Image& cell = form.Koma[k];
     text << "Koma" << k << (cell.Visible ? " shown " : " hidden ") << ui::PictureName(cell.Picture)
-         << ' ' << cell.Width << 'x' << cell.Height << " at " << cell.Left << ',' << cell.Top << '\n';
+         << ' ' << cell.Width << 'x' << cell.Height << " at " << cell.Left << ',' << cell.Top
+         << '\n';
   }
   text << "Turn " << form.Turn << " Move " << form.MoveX << ',' << form.MoveY << " Cursor "
-       << form.CursorX << ',' << form.CursorY << " Counts " << form.RedCount << '/' << form.BlueCount
-       << " PassFlag " << form.PassFlag[SideRed] << '/' << form.PassFlag[SideBlue] << " NoMoveShown "
-       << form.NoMoveShown << " GameOver " << form.GameOver << " Busy " << form.Busy
-       << " BoardActive " << form.BoardActive << " Anim " << form.AnimStep << '/' << form.AnimOff
-       << '\n';
+       << form.CursorX << ',' << form.CursorY << " Counts " << form.RedCount << '/'
+       << form.BlueCount << " PassFlag " << form.PassFlag[SideRed] << '/' << form.PassFlag[SideBlue]
+       << " NoMoveShown " << form.NoMoveShown << " GameOver " << form.GameOver << " Busy "
+       << form.Busy << " BoardActive " << form.BoardActive << " Anim " << form.AnimStep << '/'
+       << form.AnimOff << '\n';
   text << "Status " << form.Label3.Caption << ' ' << ui::PictureName(form.Image3.Picture)
        << " Labels " << form.Label5.Caption << '/' << form.Label6.Caption << " Frame "
        << form.Image2.Visible << " at " << form.Image2.Left << ',' << form.Image2.Top

@@ -32,6 +32,12 @@ BoardRows ReadBoard(const Form1& form);
 
 // The move list as (column, row) pairs.
 std::vector<std::pair<int, int>> MoveList();
+// Every entry of the move list past MoveCount is 0.
+bool ListTailCleared();
+
+// A game in progress on this position: turn to move and named in the status line, no side
+// passed, no pass message shown.
+void PlayFrom(Form1& form, const BoardRows& rows, Int16 turn);
 
 // Everything a player could see or the game could read afterwards, as text, so that two states
 // compare in one assertion and a difference shows where it lies. Scratch fields are left out.
