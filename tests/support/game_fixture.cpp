@@ -154,13 +154,11 @@ void PlacePiece(Form1& form, int x, int y) {
 }
 
 void ApplyMove(Form1& form, int x, int y) {
+  const Int16 mover = form.Turn;
   PlacePiece(form, x, y);
+  form.FlipPieces();
   int flips = 0;
   for (int d = 1; d <= 8; ++d) flips += form.FlipCount[d];
-  form.FlipPieces();
-
-  const Int16 mover = form.Turn;
-
   Int16& own = mover == SideRed ? form.RedCount : form.BlueCount;
   Int16& other = mover == SideRed ? form.BlueCount : form.RedCount;
   own = static_cast<Int16>(own + flips + 1);
