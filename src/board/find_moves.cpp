@@ -9,20 +9,8 @@ using sengen::MoveListY;
 
 // Counts into DirCount what a piece of Turn on (LoopX, LoopY) would flank, by the capture rule.
 void Form1::FlankTest() {
-  for (Int16 d = 1; d <= 8; ++d) {
-    const auto [dx, dy] = DirIndex[d];
-    const Int16 first = Ban[LoopX + dx][LoopY + dy];
-    if (first == CellEmpty || first == Turn) continue;
-    ChkX = static_cast<Int16>(LoopX + 2 * dx);
-    ChkY = static_cast<Int16>(LoopY + 2 * dy);
-    Int16 flanked = 1;
-    while (Ban[ChkX][ChkY] != CellEmpty && Ban[ChkX][ChkY] != Turn) {
-      ChkX = static_cast<Int16>(ChkX + dx);
-      ChkY = static_cast<Int16>(ChkY + dy);
-      ++flanked;
-    }
-    if (Ban[ChkX][ChkY] == Turn) DirCount[d] = static_cast<Int16>(DirCount[d] + flanked);
-  }
+  for (Int16 d = 1; d <= 8; ++d)
+    DirCount[d] = static_cast<Int16>(DirCount[d] + FlankedAlong(LoopX, LoopY, d, ChkX, ChkY));
 }
 
 void Form1::ListMoves() {

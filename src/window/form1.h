@@ -163,6 +163,9 @@ class Form1 {
   // board/
   void ListMoves();
   void FlankTest();
+  // Opposing pieces that a piece of Turn on (x, y), 1..8, flanks in direction d; the walk runs on
+  // the caller's scratch pair.
+  Int16 FlankedAlong(Int16 x, Int16 y, Int16 d, Int16& walkX, Int16& walkY);
   // computer/
   void ComputerMove(int level);
   // window/

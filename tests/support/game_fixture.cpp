@@ -1,6 +1,7 @@
 #include "support/game_fixture.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace zeri::testing {
 
@@ -96,6 +97,78 @@ std::vector<std::pair<int, int>> MoveList() {
   for (int k = 1; k <= sengen::MoveCount; ++k)
     moves.emplace_back(sengen::MoveListX[k], sengen::MoveListY[k]);
   return moves;
+}
+
+bool ListTailCleared() {
+  for (int k = std::max<int>(sengen::MoveCount, 0) + 1; k <= 64; ++k)
+    if (sengen::MoveListX[k] != 0 || sengen::MoveListY[k] != 0) return false;
+  return true;
+}
+
+void PlayFrom(Form1& form, const BoardRows& rows, Int16 turn) {
+  SetBoard(form, rows);
+  form.BoardActive = 1;
+  form.GameOver = 0;
+  form.Turn = turn;
+  form.PassFlag[SideRed] = form.PassFlag[SideBlue] = 0;
+  form.NoMoveShown = 0;
+  form.Label3.Caption = turn == SideRed ? "赤zeriるん発生" : "青zeriるん発生";
+  form.Image3.Picture = turn == SideRed ? form.Image11.Picture : form.Image12.Picture;
+}
+
+std::string StateText(const Form1& form) {
+  std::ostringstream text;
+  for (const auto& row : ReadBoard(form)) text << row << '\n';
+  for (int k = 0; k < 64; ++k) {
+    const ui::Image& cell = form.Koma[k];
+    text << "Koma" << k << (cell.Visible ? " shown " : " hidden ") << ui::PictureName(cell.Picture)
+         << ' ' << cell.Width << 'x' << cell.Height << " at " << cell.Left << ',' << cell.Top
+         << '\n';
+  }
+  text << "Turn " << form.Turn << " Move " << form.MoveX << ',' << form.MoveY << " Cursor "
+       << form.CursorX << ',' << form.CursorY << " Counts " << form.RedCount << '/'
+       << form.BlueCount << " PassFlag " << form.PassFlag[SideRed] << '/' << form.PassFlag[SideBlue]
+       << " NoMoveShown " << form.NoMoveShown << " GameOver " << form.GameOver << " Busy "
+       << form.Busy << " BoardActive " << form.BoardActive << " Anim " << form.AnimStep << '/'
+       << form.AnimOff << '\n';
+  text << "Status " << form.Label3.Caption << ' ' << ui::PictureName(form.Image3.Picture)
+       << " Labels " << form.Label5.Caption << '/' << form.Label6.Caption << " Frame "
+       << form.Image2.Visible << " at " << form.Image2.Left << ',' << form.Image2.Top
+       << " EndIcons " << form.Image9.Visible << form.Image10.Visible << '\n';
+  text << "Moves " << sengen::MoveCount << ':';
+  for (int k = 1; k <= 64; ++k) text << ' ' << sengen::MoveListX[k] << sengen::MoveListY[k];
+  return text.str();
+}
+
+void PlacePiece(Form1& form, int x, int y) {
+  form.MoveX = static_cast<Int16>(x);
+  form.MoveY = static_cast<Int16>(y);
+  form.CursorX = static_cast<Int16>(x - 1);
+  form.CursorY = static_cast<Int16>(y - 1);
+  form.CountFlips();
+  Int16 index = KomaIndex(x, y);
+  form.Koma[index].Picture = form.Turn == SideRed ? form.redImage.Picture : form.blueImage.Picture;
+  form.Ban[x][y] = form.Turn;
+  form.Koma[index].Visible = true;
+  form.GrowKoma(index);
+}
+
+void ApplyMove(Form1& form, int x, int y) {
+  const Int16 mover = form.Turn;
+  PlacePiece(form, x, y);
+  form.FlipPieces();
+  int flips = 0;
+  for (int d = 1; d <= 8; ++d) flips += form.FlipCount[d];
+  Int16& own = mover == SideRed ? form.RedCount : form.BlueCount;
+  Int16& other = mover == SideRed ? form.BlueCount : form.RedCount;
+  own = static_cast<Int16>(own + flips + 1);
+  other = static_cast<Int16>(other - flips);
+  form.PassFlag[mover] = 0;
+  form.NoMoveShown = 0;
+  form.Label5.Caption = std::to_string(form.RedCount);
+  form.Label6.Caption = std::to_string(form.BlueCount);
+  form.Turn = OtherSide(mover);
+  form.FindMoves();
 }
 
 std::vector<std::string> GameTest::MessageTexts() const {
