@@ -30,6 +30,7 @@ class GameWindow : public QMainWindow {
   ToolBar& Tools() { return *tools_; }
   // The client area under the menu bar: the board view and the toolbar over it.
   QWidget& Client() { return *client_; }
+  const QTimer& IdleTimer() const { return timer1_; }
   // The menu action of a model item, for tests.
   QAction* Action(const ui::MenuItem& item) const;
 
