@@ -117,6 +117,7 @@ int Animation() {
 
 int main(int argc, char** argv) {
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication app(argc, argv);
   const QStringList args = app.arguments();
   if (args.value(1) == QLatin1String("startup") && args.size() == 3) return Startup(args[2]);

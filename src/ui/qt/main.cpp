@@ -41,6 +41,8 @@ int main(int argc, char* argv[]) {
   }
   // Every position of the window is in device pixels.
   qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  // The menu bar belongs inside the window, above the client area.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   const QtMessageHandler previous = qInstallMessageHandler(FatalStartup);
   QApplication app(argc, argv);
   qInstallMessageHandler(previous);

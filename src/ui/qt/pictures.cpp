@@ -1,48 +1,21 @@
 #include "ui/qt/pictures.h"
 
 #include <QBitmap>
-#include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImage>
 
 namespace zeri::qt {
 
 namespace {
 // Toolbar list pictures keep this colour as their transparent mask.
 constexpr QRgb ToolbarMask = qRgb(192, 192, 192);
-
-bool IsToolbarPicture(ui::Picture picture) {
-  return picture >= ui::Picture::ToolPawn && picture < ui::Picture::Count;
-}
 }  // namespace
-
-QPixmap RenderSvg(const QByteArray& svg, QSize size) {
-  if (svg.isEmpty() || size.isEmpty()) return {};
-  QSvgRenderer renderer(svg);
-  if (!renderer.isValid()) return {};
-  QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-  painter.end();
-  return QPixmap::fromImage(image);
-}
-
-QSize PictureBook::NominalSize(ui::Picture picture) {
-  if (picture == ui::Picture::Board) return {600, 600};
-  if (IsToolbarPicture(picture)) return {16, 16};
-  return {32, 32};
-}
 
 PictureBook::PictureBook() {
   for (std::size_t i = 1; i < Count; ++i) {
     const auto picture = static_cast<ui::Picture>(i);
-    QFile file(QStringLiteral(":/pictures/%1.svg")
-                   .arg(QString::fromUtf8(ui::PictureName(picture).data(),
-                                          static_cast<qsizetype>(ui::PictureName(picture).size()))));
-    if (!file.open(QIODevice::ReadOnly)) continue;
-    sources_[i] = file.readAll();
-    QPixmap pixmap = RenderSvg(sources_[i], NominalSize(picture));
+    const PictureData data = RenderedPicture(picture);
+    if (data.Size == 0) continue;
+    QPixmap pixmap = QPixmap::fromImage(QImage::fromData(data.Bytes, static_cast<int>(data.Size), "PNG"));
     if (IsToolbarPicture(picture) && !pixmap.isNull()) {
       pixmap.setMask(pixmap.createMaskFromColor(QColor(ToolbarMask), Qt::MaskInColor));
     }
@@ -61,7 +34,7 @@ const QPixmap& PictureBook::Sized(ui::Picture picture, int width, int height) {
                       (quint64(width & 0xffff) << 16) | quint64(height & 0xffff);
   auto found = sized_.constFind(key);
   if (found != sized_.constEnd()) return *found;
-  return *sized_.insert(key, RenderSvg(sources_[static_cast<std::size_t>(picture)], {width, height}));
+  return *sized_.insert(key, nominal.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 }  // namespace zeri::qt
