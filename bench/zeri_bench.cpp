@@ -1,0 +1,127 @@
+// Figures of the real window on an X display (not a test):
+//   zeri_bench startup GAME   time from launch to the first painted board, resident memory after
+//                             start-up, processor time used while idle for 10 s
+//   zeri_bench animation      on-screen duration of a standard grow and of a standard one-piece turn
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+#include <cstdio>
+#include <unistd.h>
+
+#include "ui/qt/game_window.h"
+#include "ui/qt/label_font.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/qt_platform.h"
+#include "window/form1.h"
+
+namespace {
+
+// True once most of the screen's middle shows the board's green field.
+bool BoardShown(QScreen* screen) {
+  const QRect middle(screen->geometry().center() - QPoint(20, 20), QSize(40, 40));
+  const QImage shot = screen->grabWindow(0, middle.x(), middle.y(), middle.width(), middle.height()).toImage();
+  int green = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) green += shot.pixel(x, y) == qRgb(0, 117, 36);
+  return green * 2 > shot.width() * shot.height();
+}
+
+long ProcField(qint64 pid, const char* file, int field) {
+  QFile proc(QStringLiteral("/proc/%1/%2").arg(pid).arg(QString::fromLatin1(file)));
+  if (!proc.open(QIODevice::ReadOnly)) return -1;
+  const QString text = QString::fromLatin1(proc.readAll());
+  if (field < 0) {  // status: resident set in kB
+    for (const QString& line : text.split(QLatin1Char('\n')))
+      if (line.startsWith(QLatin1String("VmRSS:"))) return line.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1).toLong();
+    return -1;
+  }
+  const QStringList fields = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+  return fields.value(field - 3).toLong();  // fields counted from 1, the first two skipped
+}
+
+long CpuTicks(qint64 pid) { return ProcField(pid, "stat", 14) + ProcField(pid, "stat", 15); }
+
+int Startup(const QString& game) {
+  QScreen* screen = QGuiApplication::primaryScreen();
+  if (BoardShown(screen)) {
+    std::fprintf(stderr, "the screen already shows a board\n");
+    return 1;
+  }
+  QProcess process;
+  process.setProgram(game);
+  process.setProcessChannelMode(QProcess::ForwardedChannels);
+  QElapsedTimer clock;
+  clock.start();
+  process.start();
+  while (!BoardShown(screen)) {
+    if (clock.elapsed() > 10000) {
+      std::fprintf(stderr, "no board painted within 10 s\n");
+      return 1;
+    }
+    QThread::usleep(300);
+  }
+  const double painted = clock.nsecsElapsed() / 1e6;
+  QThread::sleep(1);
+  const long rss = ProcField(process.processId(), "status", -1);
+  const long before = CpuTicks(process.processId());
+  QThread::sleep(10);
+  const long used = CpuTicks(process.processId()) - before;
+  process.kill();
+  process.waitForFinished();
+  std::printf("first-paint-ms %.1f\nresident-mb %.1f\nidle-cpu-ms-per-10s %.0f\n", painted, rss / 1024.0,
+              used * 1000.0 / double(sysconf(_SC_CLK_TCK)));
+  return 0;
+}
+
+int Animation() {
+  zeri::qt::InstallFontSubstitutes();
+  zeri::qt::PictureBook pictures;
+  zeri::qt::QtPlatform platform;
+  zeri::Form1 form(platform);
+  zeri::qt::GameWindow window(form, pictures);
+  platform.Attach(&window);
+  window.Invoke([&] { form.Form_Load(); });
+  form.Timer1.Enabled = false;
+  window.show();
+  for (int i = 0; i < 50; ++i) platform.DoEvents();
+
+  form.NewGame();
+  window.Sync();
+  // Red plays column 3, row 4: one blue piece turns.
+  zeri::Int16 placed = zeri::KomaIndex(3, 4);
+  form.MoveX = 3;
+  form.MoveY = 4;
+  form.CursorX = 2;
+  form.CursorY = 3;
+  form.Koma[static_cast<std::size_t>(placed)].Picture = form.redImage.Picture;
+  form.Koma[static_cast<std::size_t>(placed)].Visible = true;
+  form.Ban[3][4] = zeri::SideRed;
+  QElapsedTimer clock;
+  clock.start();
+  window.Invoke([&] { form.GrowKoma(placed); });
+  const double grow = clock.nsecsElapsed() / 1e6;
+  form.CountFlips();
+  clock.restart();
+  window.Invoke([&] { form.FlipPieces(); });
+  const double turn = clock.nsecsElapsed() / 1e6;
+  std::printf("grow-ms %.1f\none-piece-turn-ms %.1f\n", grow, turn);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  QApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  if (args.value(1) == QLatin1String("startup") && args.size() == 3) return Startup(args[2]);
+  if (args.value(1) == QLatin1String("animation")) return Animation();
+  std::fprintf(stderr, "usage: zeri_bench startup GAME | zeri_bench animation\n");
+  return 2;
+}
