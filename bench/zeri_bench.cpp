@@ -13,11 +13,8 @@
 #include <cstdio>
 #include <unistd.h>
 
-#include "ui/qt/game_window.h"
+#include "ui/qt/game.h"
 #include "ui/qt/label_font.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/qt_platform.h"
-#include "window/form1.h"
 
 namespace {
 
@@ -80,15 +77,12 @@ int Startup(const QString& game) {
 
 int Animation() {
   zeri::qt::InstallFontSubstitutes();
-  zeri::qt::PictureBook pictures;
-  zeri::qt::QtPlatform platform;
-  zeri::Form1 form(platform);
-  zeri::qt::GameWindow window(form, pictures);
-  platform.Attach(&window);
-  window.Invoke([&] { form.Form_Load(); });
+  zeri::qt::Game game;
+  zeri::Form1& form = game.form;
+  zeri::qt::GameWindow& window = game.window;
   form.Timer1.Enabled = false;
   window.show();
-  for (int i = 0; i < 50; ++i) platform.DoEvents();
+  for (int i = 0; i < 50; ++i) game.platform.DoEvents();
 
   form.NewGame();
   window.Sync();

@@ -3,11 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/qt/game_window.h"
+#include "ui/qt/game.h"
 #include "ui/qt/label_font.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/qt_platform.h"
-#include "window/form1.h"
 
 namespace {
 
@@ -48,13 +45,8 @@ int main(int argc, char* argv[]) {
   qInstallMessageHandler(previous);
   zeri::qt::InstallFontSubstitutes();
 
-  zeri::qt::PictureBook pictures;
-  zeri::qt::QtPlatform platform;
-  zeri::Form1 form(platform);
-  zeri::qt::GameWindow window(form, pictures);
-  platform.Attach(&window);
-  window.Invoke([&form] { form.Form_Load(); });
-  window.Centre();
-  window.show();
+  zeri::qt::Game game;
+  game.window.Centre();
+  game.window.show();
   return app.exec();
 }
