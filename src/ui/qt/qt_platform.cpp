@@ -22,15 +22,22 @@ void EndProgram() {
 void QtPlatform::DoEvents() {
   const auto deadline = std::chrono::steady_clock::now() + MinimumPumpTime;
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (window_ != nullptr) window_->Sync();
+  ShowModelNow();
   std::this_thread::sleep_until(deadline);
 }
 
+void QtPlatform::ShowModelNow() {
+  if (window_ != nullptr) window_->Sync();
+}
+
 void QtPlatform::Sleep(std::int32_t milliseconds) {
+  ShowModelNow();
   if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 ui::MsgBoxAnswer QtPlatform::MsgBox(const ui::MsgBoxRequest& request) {
+  // Nothing repaints the window from the model while the box's own loop runs.
+  ShowModelNow();
   QMessageBox box(window_);
   box.setWindowTitle(QString::fromStdString(request.Title.value_or(ui::ApplicationTitle)));
   box.setText(QString::fromStdString(request.Prompt));
@@ -47,7 +54,7 @@ ui::MsgBoxAnswer QtPlatform::MsgBox(const ui::MsgBoxRequest& request) {
   }
   box.setDefaultButton(request.DefaultButton == 2 && second != nullptr ? second : first);
   box.exec();
-  if (window_ != nullptr) window_->Sync();
+  ShowModelNow();
   if (request.Buttons == ui::MsgBoxButtons::OkOnly) return ui::MsgBoxAnswer::Ok;
   return box.clickedButton() == first ? ui::MsgBoxAnswer::Yes : ui::MsgBoxAnswer::No;
 }
@@ -64,8 +71,9 @@ void QtPlatform::ShowHelp(const std::string& helpFile, std::int16_t) {
 }
 
 void QtPlatform::ShowModal(Form2& dialog) {
+  ShowModelNow();
   RunSettingsDialog(dialog, window_);
-  if (window_ != nullptr) window_->Sync();
+  ShowModelNow();
 }
 
 }  // namespace zeri::qt

@@ -36,6 +36,10 @@ class QtPlatform : public ui::Platform {
   HelpViewer* Help() const { return help_; }
 
  private:
+  // Brings the window up to the model at once: before the thread blocks or a modal loop takes over,
+  // and after a pump.
+  void ShowModelNow();
+
   GameWindow* window_ = nullptr;
   SoundPlayer sounds_;
   QPointer<HelpViewer> help_;
