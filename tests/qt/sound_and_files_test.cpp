@@ -1,10 +1,14 @@
-// Sound files are recognised by their wave header and found by bare name.
+// Sound files are recognised by their wave header and found by bare name; a sound still plays for
+// its file's length.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <string>
+#include <vector>
 
 #include "ui/platform.h"
 #include "ui/qt/file_lookup.h"
@@ -79,12 +83,51 @@ TEST_F(GameFiles, BareNamesAreFoundInTheWorkingDirectory) {
   EXPECT_EQ(FindGameFile(name.toStdString()), QDir(beside).absoluteFilePath(name));
 }
 
-TEST_F(GameFiles, SoundsThatCannotPlayReturnZeroQuietly) {
+// Stands in for the sound system: records what it is told, and can always play.
+class RecordingOutput : public SoundOutput {
+ public:
+  explicit RecordingOutput(std::vector<std::string>& log) : log_(log) {}
+  bool Available() override { return true; }
+  bool Start(const QString& path, bool) override {
+    log_.push_back("start " + QFileInfo(path).fileName().toStdString());
+    return true;
+  }
+  void Stop(const QString& path) override { log_.push_back("stop " + QFileInfo(path).fileName().toStdString()); }
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+class Sounds : public GameFiles {
+ protected:
+  static constexpr std::uint32_t NoStop = ui::SndAsync | ui::SndNoDefault | ui::SndNoStop;
+  std::vector<std::string> log;
+  std::int64_t now = 0;
+  SoundPlayer player{std::make_unique<RecordingOutput>(log), [this] { return now; }};
+};
+
+TEST_F(Sounds, ThatCannotPlayReturnZeroAndAreNeverLoaded) {
   Write("noise.dat", "this is no wave audio");
-  SoundPlayer player;
-  const std::uint32_t flags = ui::SndAsync | ui::SndNoDefault | ui::SndNoStop;
-  EXPECT_EQ(player.Play("missing.dat", flags), 0);
-  EXPECT_EQ(player.Play("noise.dat", flags), 0);
+  // A wave header over far more data than any short effect holds.
+  Write("huge.dat", WaveHeader(200'000'000));
+  ASSERT_TRUE(QFile::resize(work_.filePath("huge.dat"), 200'000'044));
+  EXPECT_EQ(player.Play("missing.dat", NoStop), 0);
+  EXPECT_EQ(player.Play("noise.dat", NoStop), 0);
+  EXPECT_EQ(player.Play("huge.dat", NoStop), 0);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Sounds, StillPlayingIsTheFilesLengthOnThePlayersClock) {
+  Write("sd1.dat", WaveHeader(2400) + QByteArray(2400, '\0'));  // 150 ms
+  Write("sd2.dat", WaveHeader(2880) + QByteArray(2880, '\0'));  // 180 ms
+  EXPECT_EQ(player.Play("sd1.dat", NoStop), 1);
+  now = 149;
+  EXPECT_EQ(player.Play("sd2.dat", NoStop), 0) << "dropped while the first still sounds";
+  // The sound system may report the first as playing for a second more; its time is up all the same,
+  // and it is left to drain rather than cut.
+  now = 150;
+  EXPECT_EQ(player.Play("sd2.dat", NoStop), 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"start sd1.dat", "start sd2.dat"}));
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 #include "ui/qt/sound_player.h"
 
-#include <QAudioDevice>
 #include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
 #include <QThread>
-#include <QUrl>
 #include <cstring>
+#include <utility>
 
 #include "ui/platform.h"
 #include "ui/qt/file_lookup.h"
@@ -44,38 +41,38 @@ std::optional<std::int64_t> WaveDurationMs(const QByteArray& header, std::int64_
   return std::nullopt;
 }
 
-SoundPlayer::SoundPlayer() { clock_.start(); }
+namespace {
+// The length of a sound file, when it is wave audio of a sane size.
+std::optional<std::int64_t> SoundFileDurationMs(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSoundFileBytes) return std::nullopt;
+  return WaveDurationMs(file.read(HeaderBytes), file.size());
+}
+}  // namespace
 
-SoundPlayer::~SoundPlayer() { qDeleteAll(effects_); }
-
-bool SoundPlayer::AudioAvailable() {
-  if (!audio_) audio_ = !QMediaDevices::audioOutputs().isEmpty();
-  return *audio_;
+SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output, Clock clock)
+    : output_(std::move(output)), clock_(std::move(clock)) {
+  elapsed_.start();
+  if (!clock_) clock_ = [this] { return elapsed_.elapsed(); };
 }
 
 std::int32_t SoundPlayer::Play(const std::string& name, std::uint32_t flags) {
-  const std::int64_t now = clock_.elapsed();
-  const bool playing = now < playingUntil_ || (current_ != nullptr && current_->isPlaying());
+  // Whether a sound still plays is read from our own clock: the sound system's status follows its
+  // buffered output, which may run a second or more behind, and would drop sounds never heard.
+  const std::int64_t now = clock_();
+  const bool playing = now < playingUntil_;
   if (playing && (flags & ui::SndNoStop) != 0) return 0;
 
   const QString path = FindGameFile(name);
   if (path.isEmpty()) return 0;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return 0;
-  const std::optional<std::int64_t> duration = WaveDurationMs(file.read(HeaderBytes), file.size());
-  if (!duration || !AudioAvailable()) return 0;
-
-  QSoundEffect*& effect = effects_[path];
-  if (effect == nullptr) {
-    effect = new QSoundEffect();
-    effect->setSource(QUrl::fromLocalFile(path));
-  }
-  if (effect->status() == QSoundEffect::Error) return 0;
-  if (current_ != nullptr && current_ != effect) current_->stop();
-  current_ = effect;
+  const std::optional<std::int64_t> duration = SoundFileDurationMs(path);
+  if (!duration || !output_->Available()) return 0;
+  // Only a sound that still plays by our clock is cut; one whose time is up may still be draining
+  // from the server's buffers and is left to end.
+  if (playing) output_->Stop(current_);
   const bool loop = (flags & ui::SndLoop) != 0 && (flags & ui::SndAsync) != 0;
-  effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
-  effect->play();
+  if (!output_->Start(path, loop)) return 0;
+  current_ = path;
   playingUntil_ = loop ? INT64_MAX : now + *duration;
   if ((flags & ui::SndAsync) == 0) QThread::msleep(static_cast<unsigned long>(*duration));
   return 1;
