@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <stdexcept>
 
@@ -170,6 +171,30 @@ TEST_F(SettingsDialogTest, LaidOutFromItsModelWithOkNotTheEnterDefault) {
   EXPECT_EQ(qobject_cast<QGroupBox*>(strong->parentWidget())->geometry(), QRect(224, 40, 129, 225));
   EXPECT_TRUE(shown.Button(dialog.Option9)->isChecked());
   EXPECT_TRUE(shown.Button(dialog.Option1)->isChecked());
+  // No icon of its own, and none borrowed from the main window.
+  EXPECT_TRUE(shown.windowIcon().pixmap(32).isNull());
+}
+
+TEST_F(SettingsDialogTest, OptionsTakeClicksAnywhereOnTheirRectangleAndEnterOnlyOnOk) {
+  dialog.Form_Load();
+  SettingsDialog shown(dialog, &window);
+  shown.show();
+  // Right of the caption "弱", inside the button's 89 x 33.
+  QTest::mouseClick(shown.Button(dialog.Option2), Qt::LeftButton, {}, QPoint(80, 16));
+  EXPECT_TRUE(shown.Button(dialog.Option2)->isChecked());
+  QTest::mouseClick(shown.Button(dialog.Option10), Qt::LeftButton, {}, QPoint(75, 30));
+  EXPECT_TRUE(shown.Button(dialog.Option10)->isChecked());
+
+  shown.Button(dialog.Option2)->setFocus();
+  QTest::keyClick(shown.Button(dialog.Option2), Qt::Key_Return);
+  EXPECT_TRUE(shown.isVisible()) << "Enter on an option button presses nothing";
+  EXPECT_EQ(sengen::RedPlayer, PlayerHuman);
+
+  shown.OkButton()->setFocus();
+  QTest::keyClick(shown.OkButton(), Qt::Key_Return);
+  EXPECT_FALSE(shown.isVisible());
+  EXPECT_EQ(sengen::RedPlayer, PlayerWeak);
+  EXPECT_EQ(sengen::BluePlayer, PlayerHuman);
 }
 
 TEST_F(SettingsDialogTest, OkStoresTheChoiceAndClosingStoresNothing) {

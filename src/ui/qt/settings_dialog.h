@@ -2,15 +2,32 @@
 #pragma once
 
 #include <QDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <utility>
 #include <vector>
 
 #include "settings/form2.h"
 
-class QPushButton;
-
 namespace zeri::qt {
+
+// An option button that takes a click anywhere on its rectangle, not only on its mark and caption.
+class OptionButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A button that Enter presses while it has the focus, without being the dialog's Enter default.
+class FocusEnterButton : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+};
 
 class SettingsDialog : public QDialog {
  public:
@@ -24,7 +41,7 @@ class SettingsDialog : public QDialog {
 
   Form2& model_;
   std::vector<std::pair<ui::OptionButton*, QRadioButton*>> options_;
-  QPushButton* ok_ = nullptr;
+  FocusEnterButton* ok_ = nullptr;
 };
 
 // Shows the dialog modally and returns when it has closed; closing it without OK stores nothing.
