@@ -1,17 +1,20 @@
 // Figures of the real window on an X display (not a test):
 //   zeri_bench startup GAME   time from launch to the first painted board, resident memory after
-//                             start-up, processor time used while idle for 10 s
+//                             start-up, processor time used while idle on the title screen for 10 s
 //   zeri_bench animation      on-screen duration of a standard grow and of a standard one-piece turn
+//   zeri_bench idle           processor time used for 10 s by a game left alone: the rotation only
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
-#include <unistd.h>
 
 #include "ui/qt/game.h"
 #include "ui/qt/label_font.h"
@@ -28,20 +31,32 @@ bool BoardShown(QScreen* screen) {
   return green * 2 > shot.width() * shot.height();
 }
 
-long ProcField(qint64 pid, const char* file, int field) {
-  QFile proc(QStringLiteral("/proc/%1/%2").arg(pid).arg(QString::fromLatin1(file)));
-  if (!proc.open(QIODevice::ReadOnly)) return -1;
-  const QString text = QString::fromLatin1(proc.readAll());
-  if (field < 0) {  // status: resident set in kB
-    for (const QString& line : text.split(QLatin1Char('\n')))
-      if (line.startsWith(QLatin1String("VmRSS:"))) return line.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1).toLong();
-    return -1;
-  }
-  const QStringList fields = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-  return fields.value(field - 3).toLong();  // fields counted from 1, the first two skipped
+// Resident set of a process in kB, or -1.
+long ResidentKb(qint64 pid) {
+  QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QString& line : QString::fromLatin1(status.readAll()).split(QLatin1Char('\n')))
+    if (line.startsWith(QLatin1String("VmRSS:"))) return line.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1).toLong();
+  return -1;
 }
 
-long CpuTicks(qint64 pid) { return ProcField(pid, "stat", 14) + ProcField(pid, "stat", 15); }
+// Processor time of all threads of a process in milliseconds, to the nanosecond the scheduler counts.
+double CpuMs(qint64 pid) {
+  double ns = 0;
+  const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
+  for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+    QFile schedstat(tasks + QLatin1Char('/') + task + QStringLiteral("/schedstat"));
+    if (schedstat.open(QIODevice::ReadOnly)) ns += QString::fromLatin1(schedstat.readAll()).section(QLatin1Char(' '), 0, 0).toDouble();
+  }
+  return ns / 1e6;
+}
+
+// Runs the event loop for a while, as a program left alone does.
+void Idle(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
 
 int Startup(const QString& game) {
   QScreen* screen = QGuiApplication::primaryScreen();
@@ -64,14 +79,13 @@ int Startup(const QString& game) {
   }
   const double painted = clock.nsecsElapsed() / 1e6;
   QThread::sleep(1);
-  const long rss = ProcField(process.processId(), "status", -1);
-  const long before = CpuTicks(process.processId());
+  const long rss = ResidentKb(process.processId());
+  const double before = CpuMs(process.processId());
   QThread::sleep(10);
-  const long used = CpuTicks(process.processId()) - before;
+  const double used = CpuMs(process.processId()) - before;
   process.kill();
   process.waitForFinished();
-  std::printf("first-paint-ms %.1f\nresident-mb %.1f\nidle-cpu-ms-per-10s %.0f\n", painted, rss / 1024.0,
-              used * 1000.0 / double(sysconf(_SC_CLK_TCK)));
+  std::printf("first-paint-ms %.1f\nresident-mb %.1f\nidle-cpu-ms-per-10s %.2f\n", painted, rss / 1024.0, used);
   return 0;
 }
 
@@ -107,6 +121,18 @@ int Animation() {
   return 0;
 }
 
+int IdleGame() {
+  zeri::qt::InstallFontSubstitutes();
+  zeri::qt::Game game;
+  game.window.show();
+  game.window.Invoke([&] { game.form.menust_Click(); });
+  Idle(1000);
+  const double before = CpuMs(QCoreApplication::applicationPid());
+  Idle(10000);
+  std::printf("idle-game-cpu-ms-per-10s %.2f\n", CpuMs(QCoreApplication::applicationPid()) - before);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,6 +142,7 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments();
   if (args.value(1) == QLatin1String("startup") && args.size() == 3) return Startup(args[2]);
   if (args.value(1) == QLatin1String("animation")) return Animation();
-  std::fprintf(stderr, "usage: zeri_bench startup GAME | zeri_bench animation\n");
+  if (args.value(1) == QLatin1String("idle")) return IdleGame();
+  std::fprintf(stderr, "usage: zeri_bench startup GAME | zeri_bench animation | zeri_bench idle\n");
   return 2;
 }

@@ -40,7 +40,7 @@ SettingsDialog::SettingsDialog(Form2& model, QWidget* owner) : QDialog(owner), m
     auto* box = new QGroupBox(QString::fromStdString(design.Caption), this);
     box->setGeometry(Geometry(design.Left, design.Top, design.Width, design.Height));
     for (ui::OptionButton* option : buttons) {
-      auto* button = new OptionButton(QString::fromStdString(option->Caption), box);
+      auto* button = new OptionRadioButton(QString::fromStdString(option->Caption), box);
       button->setGeometry(Geometry(option->Left, option->Top, option->Width, option->Height));
       connect(button, &QRadioButton::clicked, this, [this, option] {
         model_.Select(*option);

@@ -12,7 +12,7 @@
 namespace zeri::qt {
 
 // An option button that takes a click anywhere on its rectangle, not only on its mark and caption.
-class OptionButton : public QRadioButton {
+class OptionRadioButton : public QRadioButton {
  public:
   using QRadioButton::QRadioButton;
 
