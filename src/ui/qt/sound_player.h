@@ -28,6 +28,9 @@ class SoundPlayer {
   // Without arguments: the sound system and a clock of the player's own.
   explicit SoundPlayer(std::unique_ptr<SoundOutput> output = std::make_unique<EffectOutput>(),
                        Clock clock = {});
+  // The default clock reads this object's own timer.
+  SoundPlayer(const SoundPlayer&) = delete;
+  SoundPlayer& operator=(const SoundPlayer&) = delete;
 
   // Non-zero when the sound started.
   std::int32_t Play(const std::string& name, std::uint32_t flags);
