@@ -17,9 +17,8 @@ QString Problem(const QString& name, const QString& what) {
 QString ReadHelpText(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return Problem(name, QStringLiteral("を読み込めません（%1）。").arg(file.errorString().toHtmlEscaped()));
-  const QByteArray bytes = file.read(MaxHelpFileBytes + 1);
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.read(MaxHelpFileBytes + 1);
   if (file.error() != QFileDevice::NoError)
     return Problem(name, QStringLiteral("を読み込めません（%1）。").arg(file.errorString().toHtmlEscaped()));
   if (bytes.size() > MaxHelpFileBytes) return Problem(name, QStringLiteral("は大きすぎるため表示できません。"));

@@ -17,6 +17,13 @@ std::uint32_t Le32(const char* bytes) {
 }
 // How much of a file is read to find its format and data chunks.
 constexpr qint64 HeaderBytes = 4096;
+
+// The length of a sound file, when it is wave audio of a sane size.
+std::optional<std::int64_t> SoundFileDurationMs(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSoundFileBytes) return std::nullopt;
+  return WaveDurationMs(file.read(HeaderBytes), file.size());
+}
 }  // namespace
 
 std::optional<std::int64_t> WaveDurationMs(const QByteArray& header, std::int64_t fileSize) {
@@ -40,15 +47,6 @@ std::optional<std::int64_t> WaveDurationMs(const QByteArray& header, std::int64_
   }
   return std::nullopt;
 }
-
-namespace {
-// The length of a sound file, when it is wave audio of a sane size.
-std::optional<std::int64_t> SoundFileDurationMs(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxSoundFileBytes) return std::nullopt;
-  return WaveDurationMs(file.read(HeaderBytes), file.size());
-}
-}  // namespace
 
 SoundPlayer::SoundPlayer(std::unique_ptr<SoundOutput> output, Clock clock)
     : output_(std::move(output)), clock_(std::move(clock)) {
